@@ -1,0 +1,35 @@
+# The two commands: `make run` and `make test`. Both install what is missing first.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+# Everything the build, the program and the tests need, as Debian 12 packages.
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb openbox xdotool
+
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: deps build run test clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/valvetrain
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)
