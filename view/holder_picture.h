@@ -15,6 +15,10 @@ class HolderPicture {
   // 200 x 400, one bit per pixel, palette black then white.
   const QImage& image() const { return image_; }
 
+  // Writes the picture into `target`, a 200 x 400 image in QImage::Format_RGB32, the pixel
+  // format of the screen's backing store, so that painting it copies and converts nothing.
+  void ExpandInto(QImage& target) const;
+
  private:
   QImage image_;
 };

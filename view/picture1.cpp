@@ -6,7 +6,8 @@
 
 namespace valvetrain {
 
-Picture1::Picture1(QWidget* parent) : QFrame(parent) {
+Picture1::Picture1(QWidget* parent)
+    : QFrame(parent), shown_(FramePicture::kWidth, FramePicture::kHeight, QImage::Format_RGB32) {
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setGeometry(0, 0, 204, 768);
   setFocusPolicy(Qt::StrongFocus);
@@ -16,6 +17,7 @@ Picture1::Picture1(QWidget* parent) : QFrame(parent) {
 void Picture1::SetPicture(const HolderPicture* picture) {
   if (picture == picture_) return;
   picture_ = picture;
+  if (picture_ != nullptr) picture_->ExpandInto(shown_);
   repaint(contentsRect());
 }
 
@@ -28,7 +30,7 @@ void Picture1::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   if (picture_ == nullptr) return;
   QPainter painter(this);
-  painter.drawImage(contentsRect().topLeft(), picture_->image());
+  painter.drawImage(contentsRect().topLeft(), shown_);
 }
 
 }  // namespace valvetrain

@@ -27,6 +27,7 @@ class Picture1 final : public QFrame {
 
  private:
   const HolderPicture* picture_ = nullptr;
+  QImage shown_;  // picture_ in the backing store's pixel format
 };
 
 }  // namespace valvetrain
