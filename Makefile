@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
 # Everything the build, the program and the tests need, as Debian 12 packages.
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev \
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev zlib1g-dev \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb openbox xdotool
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
