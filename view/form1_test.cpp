@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "frames/frame_set.h"
 #include "view/picture1.h"
 
 namespace valvetrain {
@@ -147,6 +148,32 @@ TEST(Form1Test, ShownPictureIsTheSlotOfTheControllerState) {
   EXPECT_EQ(form.Exec(), 0);
   ASSERT_EQ(seen.size(), 30u);
   for (const auto& [slot, picture] : seen) EXPECT_EQ(picture, form.Image(slot + 1)) << slot;
+}
+
+TEST(Form1Test, SurfaceShowsThePictureOfTheSlotTheControllerShowed) {
+  InstantClock clock;
+  Form1 form(clock);
+  form.show();
+  std::vector<int> checked_slots;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &form, [&] {
+    const int slot = FrameSlot(form.controller().state());
+    const QImage grab = form.picture1().grab(QRect(2, 2, 200, 400)).toImage();
+    const FramePicture expected = DrawFrame(slot);
+    int differences = 0;
+    for (int y = 0; y < 400; ++y) {
+      for (int x = 0; x < 200; ++x) {
+        differences += grab.pixel(x, y) != (expected.IsBlack(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+      }
+    }
+    EXPECT_EQ(differences, 0) << "slot " << slot;
+    checked_slots.push_back(slot);
+    if (checked_slots.size() == 5) form.End();
+  });
+  poll.start(3);
+
+  form.Exec();
+  EXPECT_EQ(checked_slots.size(), 5u);
 }
 
 }  // namespace
