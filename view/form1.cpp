@@ -4,12 +4,14 @@
 #include <QCoreApplication>
 
 #include "frames/frame_set.h"
-#include "view/picture1.h"
+#include "input/keyboard.h"
+#include "input/pointer.h"
 #include "view/title_bar_hints.h"
 
 namespace valvetrain {
 
-Form1::Form1(StepClock& clock) : picture1_(new Picture1(this)), controller_(*this, clock) {
+Form1::Form1(StepClock& clock)
+    : picture1_(new Picture1(this, *this)), controller_(*this, clock) {
   holders_.reserve(kFrameHolders);
   for (int number = 1; number <= kFrameHolders; ++number) {
     holders_.emplace_back(DrawFrame(number - 1));
@@ -49,5 +51,20 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::Show(const HolderPicture* picture) { picture1_->SetPicture(picture); }
 
 void Form1::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void Form1::OnCharacter(std::int16_t code) {
+  if (ended_) return;
+  if (TypeCharacter(controller_.state(), code) == Afterwards::kEndProgram) End();
+}
+
+void Form1::OnClick() {
+  if (!ended_) Click(controller_.state());
+}
+
+void Form1::OnDoubleClick() { End(); }
+
+void Form1::OnMove(SurfacePoint position) {
+  if (!ended_) Move(controller_.state(), position.x, position.y);
+}
 
 }  // namespace valvetrain

@@ -7,18 +7,17 @@
 
 #include "controller/animation_controller.h"
 #include "view/holder_picture.h"
+#include "view/picture1.h"
 
 namespace valvetrain {
-
-class Picture1;
 
 inline constexpr char kCaption[] = "Korvane In3Lifts SpaceBar+-/*mouse,. ESC";
 
 // A fixed 204 x 402 client area with a title bar and no title-bar buttons. Exec() handles
 // events until the window first becomes active, then runs the animation controller until the
 // program ends. The program ends through End(), which the window system's close request calls
-// too.
-class Form1 final : public QWidget, private WindowPort {
+// too, as do Escape and a double-click on the surface.
+class Form1 final : public QWidget, private WindowPort, private SurfaceInput {
  public:
   // `clock` paces the pauses and must outlive the window.
   explicit Form1(StepClock& clock);
@@ -44,6 +43,12 @@ class Form1 final : public QWidget, private WindowPort {
  private:
   void Show(const HolderPicture* picture) override;
   void ProcessPendingEvents() override;
+
+  // The surface's input, handed to the input handlers until the program ends.
+  void OnCharacter(std::int16_t code) override;
+  void OnClick() override;
+  void OnDoubleClick() override;
+  void OnMove(SurfacePoint position) override;
 
   std::vector<HolderPicture> holders_;  // Image1 at index 0
   Picture1* picture1_;                  // owned by Qt's parent chain
