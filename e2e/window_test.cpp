@@ -5,62 +5,12 @@
 #include <memory>
 #include <thread>
 
-#include "e2e/x_session.h"
-#include "frames/frame_set.h"
+#include "e2e/program_test.h"
 
 namespace valvetrain::e2e {
 namespace {
 
-constexpr char kCaption[] = "Korvane In3Lifts SpaceBar+-/*mouse,. ESC";
-constexpr milliseconds kStartTimeout{10'000};
-
-class WindowTest : public testing::Test {
- protected:
-  static void SetUpTestSuite() { session_ = new XSession(); }
-  static void TearDownTestSuite() {
-    delete session_;
-    session_ = nullptr;
-  }
-
-  void SetUp() override {
-    program_ = session_->Start({VALVETRAIN_PROGRAM});
-    window_ = session_->WaitForWindow(kCaption, kStartTimeout);
-    ASSERT_NE(window_, 0u) << "no window with the caption appeared";
-  }
-
-  // The slot whose picture fills the surface's visible inner area, or -1; `fewest_differences`
-  // tells how close the nearest picture came.
-  int ShownSlot(int* fewest_differences = nullptr) {
-    const Capture capture = session_->CaptureArea(window_, 2, 2, 200, 400);
-    if (capture.pixels.empty()) return -1;
-    int fewest = 200 * 400;
-    for (int slot = 0; slot < 54; ++slot) {
-      const FramePicture& expected = frames_[slot];
-      int differences = 0;
-      for (int y = 0; y < 400; ++y) {
-        for (int x = 0; x < 200; ++x) {
-          differences += capture.at(x, y) != (expected.IsBlack(x, y) ? 0x000000u : 0xFFFFFFu);
-        }
-      }
-      if (differences == 0) return slot;
-      fewest = std::min(fewest, differences);
-    }
-    if (fewest_differences != nullptr) *fewest_differences = fewest;
-    return -1;
-  }
-
-  static XSession* session_;
-  static std::vector<FramePicture> frames_;
-  ChildProcess program_;
-  xcb_window_t window_ = 0;
-};
-
-XSession* WindowTest::session_ = nullptr;
-std::vector<FramePicture> WindowTest::frames_ = [] {
-  std::vector<FramePicture> frames;
-  for (int slot = 0; slot < 54; ++slot) frames.push_back(DrawFrame(slot));
-  return frames;
-}();
+using WindowTest = ProgramTest;
 
 TEST_F(WindowTest, OpensAFixedSizeWindowWithItsCaption) {
   const Geometry geometry = session_->GetGeometry(window_);
@@ -110,10 +60,11 @@ TEST_F(WindowTest, SurfaceShowsAFramePictureAtItsOwnSize) {
   EXPECT_NE(border.at(0, 0), 0xFFFFFFu);
 }
 
-// The request is handled when the current pause ends: at the start pace that is up to a second.
-constexpr milliseconds kEndTimeout{2'500};
+// The request is handled when the current pause ends, at once at full pace.
+constexpr milliseconds kEndTimeout{1'000};
 
 TEST_F(WindowTest, TheWindowSystemsCloseRequestEndsTheProgramWithStatusZero) {
+  RunAtFullPace();
   session_->SendCloseRequest(window_);
   const std::optional<int> status = program_.WaitForExit(kEndTimeout);
   ASSERT_TRUE(status.has_value()) << "still running after the close request";
@@ -121,6 +72,7 @@ TEST_F(WindowTest, TheWindowSystemsCloseRequestEndsTheProgramWithStatusZero) {
 }
 
 TEST_F(WindowTest, AltF4EndsTheProgramWithStatusZero) {
+  RunAtFullPace();
   ASSERT_TRUE(session_->Run({"xdotool", "key", "alt+F4"}));
   const std::optional<int> status = program_.WaitForExit(kEndTimeout);
   ASSERT_TRUE(status.has_value()) << "still running after Alt+F4";
