@@ -1,7 +1,9 @@
 #include "frames/frame_set.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <vector>
 
@@ -117,7 +119,7 @@ Pixels TurnedControlBlock(const BlockCorners& corners) {
 // The cam outline: the radius table turned to the lobe axis. Near the tip the outline is eased
 // by under a pixel so that it passes through the centre of the tip's listed pixel.
 Pixels CamOutline(int phase) {
-  constexpr int kSamplesPerDegree = 20;
+  constexpr int kSamplesPerDegree = 5;  // about a quarter of a pixel apart
   constexpr double kEasing = 30;  // degrees either side of the axis
   const double axis = LobeAxisDegrees(phase);
   const auto at = [&](double from_axis) {
@@ -224,14 +226,54 @@ FrameElements ElementsOf(int slot) {
   return e;
 }
 
+namespace {
+
+FramePicture Compose(std::initializer_list<const Pixels*> elements) {
+  FramePicture picture;
+  for (const Pixels* element : elements) Plot(picture, *element);
+  return picture;
+}
+
+}  // namespace
+
 FramePicture DrawFrame(int slot) {
   const FrameElements e = ElementsOf(slot);
-  FramePicture picture;
-  for (const Pixels* element : {&e.fixed, &e.control_block, &e.cam, &e.roller_inner,
-                                &e.roller_middle, &e.roller_outer, &e.tappet, &e.valve}) {
-    Plot(picture, *element);
+  return Compose({&e.fixed, &e.control_block, &e.cam, &e.roller_inner, &e.roller_middle,
+                  &e.roller_outer, &e.tappet, &e.valve});
+}
+
+std::vector<FramePicture> DrawFrameSet() {
+  // Elements shared between frames are traced once.
+  const Pixels fixed = FixedElements();
+  std::array<Pixels, 3> blocks;
+  for (int setting = 0; setting < 3; ++setting) {
+    blocks[setting] =
+        setting == 0 ? UprightControlBlock() : TurnedControlBlock(ControlBlockCorners(setting));
   }
-  return picture;
+  std::array<Pixels, 18> cams;
+  for (int phase = 0; phase < 18; ++phase) cams[phase] = CamOutline(phase);
+  const auto roller = [](Point centre) {
+    Pixels pixels;
+    for (double r : {kRollerInnerRadius, kRollerMiddleRadius, kRollerOuterRadius}) {
+      const Pixels circle = TraceCircle(centre, r);
+      pixels.insert(pixels.end(), circle.begin(), circle.end());
+    }
+    return pixels;
+  };
+  const Pixels roller_at_rest = roller(kRollerRestCentre);
+
+  std::vector<FramePicture> frames;
+  frames.reserve(54);
+  for (int slot = 0; slot < 54; ++slot) {
+    const int setting = slot / 18, phase = slot % 18;
+    const int lift = ValveLift(setting, phase);
+    const Pixels open_roller = phase < kOpenPhases ? roller(RollerCentre(setting, phase)) : Pixels{};
+    const Pixels tappet = Tappet(setting, lift), valve = Valve(lift);
+    frames.push_back(Compose({&fixed, &blocks[setting], &cams[phase],
+                              phase < kOpenPhases ? &open_roller : &roller_at_rest, &tappet,
+                              &valve}));
+  }
+  return frames;
 }
 
 }  // namespace valvetrain

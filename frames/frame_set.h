@@ -27,4 +27,8 @@ FrameElements ElementsOf(int slot);
 // picture of slot N - 1.
 FramePicture DrawFrame(int slot);
 
+// All 54 pictures in slot order, the same as DrawFrame() gives one by one, drawing each shared
+// element only once.
+std::vector<FramePicture> DrawFrameSet();
+
 }  // namespace valvetrain

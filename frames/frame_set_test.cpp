@@ -563,6 +563,12 @@ void ExpectDifferencesWithin(int a, int b, const std::set<std::pair<int, int>>& 
   }
 }
 
+TEST(AcrossFramesTest, TheSetDrawnAtOnceEqualsTheFramesDrawnOneByOne) {
+  const std::vector<FramePicture> set = DrawFrameSet();
+  ASSERT_EQ(set.size(), 54u);
+  for (int slot = 0; slot < kSlots; ++slot) EXPECT_TRUE(set[slot] == Frames()[slot]) << slot;
+}
+
 TEST(AcrossFramesTest, AllFiftyFourAreDifferent) {
   for (int a = 0; a < kSlots; ++a) {
     for (int b = a + 1; b < kSlots; ++b) EXPECT_FALSE(Frames()[a] == Frames()[b]) << a << ", " << b;

@@ -85,7 +85,7 @@ std::vector<Pixel> TracePath(const std::vector<Point>& points, bool closed) {
 std::vector<Pixel> TraceEllipse(int left, int top, int right, int bottom) {
   const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
   const double a = (right - left) / 2.0, b = (bottom - top) / 2.0;
-  const int samples = 64 + static_cast<int>(16 * (a + b));
+  const int samples = 32 + static_cast<int>(8 * (a + b));  // under half a pixel apart
   std::vector<Point> points;
   points.reserve(samples);
   for (int i = 0; i < samples; ++i) {

@@ -13,9 +13,7 @@ namespace valvetrain {
 Form1::Form1(StepClock& clock)
     : picture1_(new Picture1(this, *this)), controller_(*this, clock) {
   holders_.reserve(kFrameHolders);
-  for (int number = 1; number <= kFrameHolders; ++number) {
-    holders_.emplace_back(DrawFrame(number - 1));
-  }
+  for (const FramePicture& picture : DrawFrameSet()) holders_.emplace_back(picture);
   setWindowTitle(QString::fromLatin1(kCaption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(204, 402);
