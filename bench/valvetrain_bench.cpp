@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "bench/floor_window.h"
 #include "controller/step_clock.h"
 #include "frames/frame_set.h"
 #include "view/form1.h"
@@ -42,6 +43,14 @@ void BM_Pass(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Pass)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// The floor program's loop iteration: swap the picture, repaint, handle events.
+void BM_FloorPass(benchmark::State& state) {
+  FloorWindow window;
+  window.show();
+  for (auto _ : state) window.Iterate();
+}
+BENCHMARK(BM_FloorPass)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 void BM_DrawAllFrames(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(DrawFrameSet());

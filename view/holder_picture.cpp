@@ -32,12 +32,12 @@ HolderPicture::HolderPicture(const FramePicture& picture)
   }
 }
 
-void HolderPicture::ExpandInto(QImage& target) const {
+void HolderPicture::ExpandInto(QImage& target, QPoint at) const {
   const auto& table = ExpansionTable();
   constexpr int kBytesPerRow = FramePicture::kWidth / 8;
   for (int y = 0; y < FramePicture::kHeight; ++y) {
     const uchar* source = image_.constScanLine(y);
-    auto* pixels = reinterpret_cast<QRgb*>(target.scanLine(y));
+    auto* pixels = reinterpret_cast<QRgb*>(target.scanLine(at.y() + y)) + at.x();
     for (int i = 0; i < kBytesPerRow; ++i) {
       std::memcpy(pixels + 8 * i, table[source[i]].data(), sizeof(EightPixels));
     }

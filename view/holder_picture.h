@@ -15,9 +15,10 @@ class HolderPicture {
   // 200 x 400, one bit per pixel, palette black then white.
   const QImage& image() const { return image_; }
 
-  // Writes the picture into `target`, a 200 x 400 image in QImage::Format_RGB32, the pixel
-  // format of the screen's backing store, so that painting it copies and converts nothing.
-  void ExpandInto(QImage& target) const;
+  // Writes the picture into `target` with its top-left corner at `at`: one 32-bit pixel
+  // (0xffrrggbb) for each of its pixels. `target` is in QImage::Format_RGB32 or
+  // Format_ARGB32_Premultiplied and holds the whole 200 x 400 area at `at`.
+  void ExpandInto(QImage& target, QPoint at = {0, 0}) const;
 
  private:
   QImage image_;

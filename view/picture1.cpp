@@ -2,14 +2,31 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "view/holder_picture.h"
 
 namespace valvetrain {
 
-Picture1::Picture1(QWidget* parent, SurfaceInput& input)
-    : QFrame(parent), input_(input), shown_(FramePicture::kWidth, FramePicture::kHeight, QImage::Format_RGB32) {
+namespace {
+
+// The image `painter` paints into when it is the window's own 32-bit backing store, drawn at
+// one device pixel per pixel; otherwise null.
+QImage* UnscaledBackingStore(QPainter& painter) {
+  QPaintDevice* device = painter.paintEngine()->paintDevice();
+  if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const bool plain_format = image->format() == QImage::Format_RGB32 ||
+                            image->format() == QImage::Format_ARGB32_Premultiplied;
+  const bool unscaled = painter.deviceTransform().type() <= QTransform::TxTranslate &&
+                        image->devicePixelRatio() == 1.0;
+  return plain_format && unscaled ? image : nullptr;
+}
+
+}  // namespace
+
+Picture1::Picture1(QWidget* parent, SurfaceInput& input) : QFrame(parent), input_(input) {
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setGeometry(0, 0, 204, 768);
   setFocusPolicy(Qt::StrongFocus);
@@ -19,7 +36,6 @@ Picture1::Picture1(QWidget* parent, SurfaceInput& input)
 void Picture1::SetPicture(const HolderPicture* picture) {
   if (picture == picture_) return;
   picture_ = picture;
-  if (picture_ != nullptr) picture_->ExpandInto(shown_);
   repaint(contentsRect());
 }
 
@@ -28,11 +44,25 @@ SurfacePoint Picture1::ToSurface(QPointF position) {
   return ToSurfaceUnits(position.x() - kBorder, position.y() - kBorder);
 }
 
+// The picture goes straight from its one-bit form into the backing store, one pixel each:
+// nothing is converted twice. A scaled window draws it unsmoothed through the painter instead.
 void Picture1::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   if (picture_ == nullptr) return;
   QPainter painter(this);
-  painter.drawImage(contentsRect().topLeft(), shown_);
+  const QPoint inner = contentsRect().topLeft();
+  if (QImage* backing_store = UnscaledBackingStore(painter)) {
+    const QPoint at = painter.deviceTransform().map(inner);
+    if (backing_store->rect().contains(QRect(at, QSize(200, 400)))) {
+      picture_->ExpandInto(*backing_store, at);
+      return;
+    }
+  }
+  if (scaled_source_.isNull()) {
+    scaled_source_ = QImage(FramePicture::kWidth, FramePicture::kHeight, QImage::Format_RGB32);
+  }
+  picture_->ExpandInto(scaled_source_);
+  painter.drawImage(inner, scaled_source_);
 }
 
 void Picture1::keyPressEvent(QKeyEvent* event) {

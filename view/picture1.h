@@ -55,7 +55,7 @@ class Picture1 final : public QFrame {
   SurfaceInput& input_;
   bool primary_pressed_ = false;
   const HolderPicture* picture_ = nullptr;
-  QImage shown_;  // picture_ in the backing store's pixel format
+  QImage scaled_source_;  // picture_ as 32-bit pixels, for screens that scale the window
 };
 
 }  // namespace valvetrain
