@@ -9,7 +9,7 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev z
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test clean
+.PHONY: deps build run test bench clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -30,6 +30,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
+
+# Benchmarks, then start-up and memory against the floor program under Xvfb; see BENCHMARKS.md.
+bench: build
+	$(BUILD_DIR)/bin/valvetrain-bench --startup-runs=10 --json=$(BUILD_DIR)/bench.json
 
 clean:
 	rm -rf $(BUILD_DIR)

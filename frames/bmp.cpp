@@ -1,6 +1,7 @@
 #include "frames/bmp.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace valvetrain {
 namespace {
@@ -36,6 +37,18 @@ std::array<std::uint8_t, kBmpFileSize> EncodeBmp(const FramePicture& picture) {
                 file.begin() + kBmpPixelOffset + (FramePicture::kHeight - 1 - y) * kRowBytes);
   }
   return file;
+}
+
+std::optional<FramePicture> DecodeBmp(const std::uint8_t* bytes, std::size_t size) {
+  if (size != kBmpFileSize) return std::nullopt;
+  const auto header = EncodeBmp(FramePicture());
+  if (std::memcmp(bytes, header.data(), kBmpPixelOffset) != 0) return std::nullopt;
+  FramePicture picture;
+  for (int y = 0; y < FramePicture::kHeight; ++y) {
+    picture.SetRow(y, bytes + kBmpPixelOffset +
+                          (FramePicture::kHeight - 1 - y) * FramePicture::kBytesPerRow);
+  }
+  return picture;
 }
 
 }  // namespace valvetrain

@@ -20,14 +20,22 @@ TEST(BmpTest, HeaderHasTheListedValues) {
     int offset, size;
     std::uint32_t value;
   } fields[] = {
-      {"file size", 2, 4, 11262},      {"reserved", 6, 2, 0},
-      {"reserved", 8, 2, 0},           {"pixel offset", 10, 4, 62},
-      {"info header size", 14, 4, 40}, {"width", 18, 4, 200},
-      {"height", 22, 4, 400},          {"planes", 26, 2, 1},
-      {"bits per pixel", 28, 2, 1},    {"compression", 30, 4, 0},
-      {"pixel bytes", 34, 4, 11200},   {"horizontal resolution", 38, 4, 0},
-      {"vertical resolution", 42, 4, 0}, {"colours used", 46, 4, 0},
-      {"important colours", 50, 4, 0}, {"palette 0: black", 54, 4, 0x00000000},
+      {"file size", 2, 4, 11262},
+      {"reserved", 6, 2, 0},
+      {"reserved", 8, 2, 0},
+      {"pixel offset", 10, 4, 62},
+      {"info header size", 14, 4, 40},
+      {"width", 18, 4, 200},
+      {"height", 22, 4, 400},
+      {"planes", 26, 2, 1},
+      {"bits per pixel", 28, 2, 1},
+      {"compression", 30, 4, 0},
+      {"pixel bytes", 34, 4, 11200},
+      {"horizontal resolution", 38, 4, 0},
+      {"vertical resolution", 42, 4, 0},
+      {"colours used", 46, 4, 0},
+      {"important colours", 50, 4, 0},
+      {"palette 0: black", 54, 4, 0x00000000},
       {"palette 1: white", 58, 4, 0x00FFFFFF},
   };
   EXPECT_EQ(file.size(), 11262u);
@@ -67,6 +75,47 @@ TEST(BmpTest, EveryFrameEncodesEveryPixel) {
         ASSERT_EQ(!white, picture.IsBlack(x, y)) << "(" << x << ", " << y << ") slot " << slot;
       }
     }
+  }
+}
+
+TEST(BmpTest, DecodeReadsBackWhatEncodeWrote) {
+  for (int slot : {0, 17, 40}) {
+    const FramePicture picture = DrawFrame(slot);
+    const auto file = EncodeBmp(picture);
+    const std::optional<FramePicture> decoded = DecodeBmp(file.data(), file.size());
+    ASSERT_TRUE(decoded.has_value()) << slot;
+    EXPECT_TRUE(*decoded == picture) << slot;
+  }
+}
+
+TEST(BmpTest, DecodeRefusesAnythingElse) {
+  const auto good = EncodeBmp(DrawFrame(5));
+  const struct {
+    const char* name;
+    int offset;  // the byte changed, or -1 to cut the last byte off
+  } cases[] = {
+      {
+          "signature",
+          0,
+      },
+      {"file size", 2},
+      {"pixel offset", 10},
+      {"width", 18},
+      {"height", 22},
+      {"bits per pixel", 28},
+      {"compression", 30},
+      {"palette swapped", 54},
+      {"truncated", -1},
+  };
+  for (const auto& c : cases) {
+    auto bytes = good;
+    size_t size = bytes.size();
+    if (c.offset < 0) {
+      --size;
+    } else {
+      bytes[c.offset] ^= 0xFF;
+    }
+    EXPECT_FALSE(DecodeBmp(bytes.data(), size).has_value()) << c.name;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "frames/frame_picture.h"
 
+#include <algorithm>
+
 namespace valvetrain {
 namespace {
 constexpr int kPixelBytes = (FramePicture::kWidth + 7) / 8;
@@ -20,6 +22,10 @@ bool FramePicture::IsBlack(int x, int y) const {
 void FramePicture::SetBlack(int x, int y) {
   if (!Contains(x, y)) return;
   bits_[y * kBytesPerRow + x / 8] &= static_cast<std::uint8_t>(~(0x80 >> (x % 8)));
+}
+
+void FramePicture::SetRow(int y, const std::uint8_t* pixels) {
+  std::copy_n(pixels, kPixelBytes, &bits_[y * kBytesPerRow]);
 }
 
 }  // namespace valvetrain

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
-#include "frames/frame_set.h"
+#include "frames/stored_frames.h"
 #include "input/keyboard.h"
 #include "input/pointer.h"
 #include "view/title_bar_hints.h"
@@ -13,7 +13,9 @@ namespace valvetrain {
 Form1::Form1(StepClock& clock)
     : picture1_(new Picture1(this, *this)), controller_(*this, clock) {
   holders_.reserve(kFrameHolders);
-  for (const FramePicture& picture : DrawFrameSet()) holders_.emplace_back(picture);
+  for (const auto& stored : kStoredFrames) {
+    holders_.emplace_back(DecodeBmp(stored, sizeof stored).value());
+  }
   setWindowTitle(QString::fromLatin1(kCaption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(204, 402);
