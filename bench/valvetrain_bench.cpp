@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <map>
