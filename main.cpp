@@ -42,6 +42,8 @@ int main(int argc, char* argv[]) {
   int toolkit_argc = argc > 0 ? 1 : 0;
   char* toolkit_argv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
 
+  // One-bit pictures stay crisp only at whole scale factors: 1.5 becomes 2, 1.25 becomes 1.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   const QtMessageHandler previous = qInstallMessageHandler(ReportToolkitFailure);
   QApplication app(toolkit_argc, toolkit_argv);
   qInstallMessageHandler(previous);
