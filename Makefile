@@ -5,11 +5,12 @@ JOBS ?= $(shell nproc)
 
 # Everything the build, the program and the tests need, as Debian 12 packages.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev zlib1g-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev xvfb openbox xdotool
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb openbox xdotool \
+            desktop-file-utils appstream dpkg-dev fakeroot file strace
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -34,6 +35,10 @@ test: build
 # Benchmarks, then start-up and memory against the floor program under Xvfb; see BENCHMARKS.md.
 bench: build
 	$(BUILD_DIR)/bin/valvetrain-bench --startup-runs=10 --json=$(BUILD_DIR)/bench.json
+
+# A Debian package in build/package/.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

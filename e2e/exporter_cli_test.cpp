@@ -44,7 +44,9 @@ TEST(ExporterCommandTest, BadUseGetsOneLineAndStatusTwo) {
     const char* name;
     std::vector<std::string> arguments;
   } cases[] = {
-      {"no folder", {}},
+      {"nothing to write", {}},
+      {"icon size out of range", {"--icon", "0", "icon.png"}},
+      {"icon without a file", {"--icon", "32"}},
       {"unknown option", {"--frobnicate"}},
       {"two folders", {"a", "b"}},
       {"--sheet without a file", {"somewhere", "--sheet"}},

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "exporter/contact_sheet.h"
+#include "exporter/icon.h"
 #include "exporter/png.h"
 #include "frames/bmp.h"
 #include "frames/frame_set.h"
@@ -65,6 +66,11 @@ std::optional<std::string> ExportFrames(const fs::path& folder) {
 
 std::optional<std::string> ExportContactSheet(const fs::path& file) {
   const std::string png = EncodePng(DrawContactSheet());
+  return WriteWhole(file, png.data(), png.size());
+}
+
+std::optional<std::string> ExportIcon(int size, const fs::path& file) {
+  const std::string png = EncodeGreyPng(size, size, DrawIcon(size));
   return WriteWhole(file, png.data(), png.size());
 }
 

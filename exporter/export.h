@@ -16,4 +16,7 @@ std::optional<std::string> ExportFrames(const std::filesystem::path& folder);
 // Writes the contact sheet as a PNG file at `file`, the same way.
 std::optional<std::string> ExportContactSheet(const std::filesystem::path& file);
 
+// Writes the program's icon, `size` pixels square, as a PNG file at `file`, the same way.
+std::optional<std::string> ExportIcon(int size, const std::filesystem::path& file);
+
 }  // namespace valvetrain

@@ -17,7 +17,39 @@ void Chunk(std::string& out, const char* type, const std::string& data) {
                  crc32(0, reinterpret_cast<const Bytef*>(body.data()), body.size())));
 }
 
+// A PNG file of `height` filtered rows in `raw`, at `bit_depth` bits of grey per pixel.
+std::string Png(int width, int height, int bit_depth, const std::string& raw) {
+  uLongf packed_size = compressBound(raw.size());
+  std::string packed(packed_size, '\0');
+  compress2(reinterpret_cast<Bytef*>(packed.data()), &packed_size,
+            reinterpret_cast<const Bytef*>(raw.data()), raw.size(), Z_BEST_COMPRESSION);
+  packed.resize(packed_size);
+
+  std::string header;
+  Put32(header, static_cast<std::uint32_t>(width));
+  Put32(header, static_cast<std::uint32_t>(height));
+  header.push_back(static_cast<char>(bit_depth));
+  header += std::string(4, '\0');  // greyscale, deflate, no filter method, no interlace
+
+  std::string png("\x89PNG\r\n\x1a\n", 8);
+  Chunk(png, "IHDR", header);
+  Chunk(png, "IDAT", packed);
+  Chunk(png, "IEND", "");
+  return png;
+}
+
 }  // namespace
+
+std::string EncodeGreyPng(int width, int height, const std::vector<std::uint8_t>& grey) {
+  std::string raw;
+  raw.reserve(static_cast<size_t>(width + 1) * height);
+  for (int y = 0; y < height; ++y) {
+    raw.push_back(0);  // filter: none
+    raw.append(reinterpret_cast<const char*>(grey.data()) + static_cast<size_t>(y) * width,
+               static_cast<size_t>(width));
+  }
+  return Png(width, height, 8, raw);
+}
 
 std::string EncodePng(const BlackWhiteImage& image) {
   // Rows of packed bits, 1 white, each after a filter byte of 0.
@@ -36,22 +68,7 @@ std::string EncodePng(const BlackWhiteImage& image) {
       raw.push_back(static_cast<char>(byte));
     }
   }
-  uLongf packed_size = compressBound(raw.size());
-  std::string packed(packed_size, '\0');
-  compress2(reinterpret_cast<Bytef*>(packed.data()), &packed_size,
-            reinterpret_cast<const Bytef*>(raw.data()), raw.size(), Z_BEST_COMPRESSION);
-  packed.resize(packed_size);
-
-  std::string header;
-  Put32(header, static_cast<std::uint32_t>(image.width));
-  Put32(header, static_cast<std::uint32_t>(image.height));
-  header += std::string("\x01\x00\x00\x00\x00", 5);  // 1 bit, greyscale, deflate, filter, no interlace
-
-  std::string png("\x89PNG\r\n\x1a\n", 8);
-  Chunk(png, "IHDR", header);
-  Chunk(png, "IDAT", packed);
-  Chunk(png, "IEND", "");
-  return png;
+  return Png(image.width, image.height, 1, raw);
 }
 
 }  // namespace valvetrain

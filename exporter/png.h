@@ -22,4 +22,8 @@ struct BlackWhiteImage {
 // The bytes of a 1-bit greyscale PNG file of `image`.
 std::string EncodePng(const BlackWhiteImage& image);
 
+// The bytes of an 8-bit greyscale PNG file: `grey` holds width x height values, row by row,
+// 0 black and 255 white.
+std::string EncodeGreyPng(int width, int height, const std::vector<std::uint8_t>& grey);
+
 }  // namespace valvetrain
