@@ -6,11 +6,11 @@ JOBS ?= $(shell nproc)
 # Everything the build, the program and the tests need, as Debian 12 packages.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev zlib1g-dev \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb openbox xdotool \
-            desktop-file-utils appstream dpkg-dev fakeroot file strace
+            desktop-file-utils appstream dpkg-dev file strace
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test bench package clean
+.PHONY: deps build run test test-asan bench package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -32,6 +32,18 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
+# The whole suite again, built with AddressSanitizer (LeakSanitizer on) and
+# UndefinedBehaviorSanitizer; any report fails the run.
+ASAN_DIR := build-asan
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALVETRAIN_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/sanitizers/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure --no-tests=error -j $(JOBS)
+
 # Benchmarks, then start-up and memory against the floor program under Xvfb; see BENCHMARKS.md.
 bench: build
 	$(BUILD_DIR)/bin/valvetrain-bench --startup-runs=10 --json=$(BUILD_DIR)/bench.json
@@ -41,4 +53,4 @@ package: build
 	cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)
