@@ -11,6 +11,13 @@ std::int64_t PauseSteps(float k) {
   return static_cast<std::int64_t>(std::floor(k)) + 1;
 }
 
+void SetStartValues(ControllerState& state) {
+  state.n = 1;
+  state.k = 1'000'000;
+  state.hl = 0;
+  state.updo = 1;
+}
+
 AnimationController::AnimationController(WindowPort& window, StepClock& clock)
     : window_(window), clock_(clock) {}
 
@@ -27,10 +34,7 @@ bool AnimationController::StartUp() {
     window_.ProcessPendingEvents();
     if (window_.Ended()) return false;
   }
-  state_.n = 1;
-  state_.k = 1'000'000;
-  state_.hl = 0;
-  state_.updo = 1;
+  SetStartValues(state_);
   return true;
 }
 

@@ -15,6 +15,10 @@ namespace valvetrain {
 // of 1, so floor(k) + 1 steps for k >= 0 (12.7 gives 13) and none for negative k.
 std::int64_t PauseSteps(float k);
 
+// Start-up's start values, in this order: n = 1 (running forward), k = 1,000,000, hl = 0,
+// updo = 1. Every other field keeps its value.
+void SetStartValues(ControllerState& state);
+
 class AnimationController {
  public:
   // The window and the clock must outlive the controller.

@@ -12,6 +12,15 @@ struct RunState {
   int l, n, m, mm;
 };
 
+ControllerState StateWith(const RunState& run) {
+  ControllerState state;
+  state.l = run.l;
+  state.n = run.n;
+  state.m = run.m;
+  state.mm = run.mm;
+  return state;
+}
+
 struct PassCase {
   const char* name;
   RunState before;
@@ -42,11 +51,7 @@ const PassCase kPassCases[] = {
 
 TEST(PassRulesTest, OnePassFromEachRunState) {
   for (const PassCase& c : kPassCases) {
-    ControllerState state;
-    state.l = c.before.l;
-    state.n = c.before.n;
-    state.m = c.before.m;
-    state.mm = c.before.mm;
+    ControllerState state = StateWith(c.before);
     ApplyPassRules(state);
     const RunState got{state.l, state.n, state.m, state.mm};
     EXPECT_EQ(got.l, c.after.l) << c.name;
@@ -74,11 +79,7 @@ const SequenceCase kSequences[] = {
 
 TEST(PassRulesTest, SequencesOfPasses) {
   for (const SequenceCase& c : kSequences) {
-    ControllerState state;
-    state.l = c.start.l;
-    state.n = c.start.n;
-    state.m = c.start.m;
-    state.mm = c.start.mm;
+    ControllerState state = StateWith(c.start);
     std::vector<int> shown;
     for (int request : c.requests) {
       if (request != 0) state.n = request;

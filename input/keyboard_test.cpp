@@ -12,11 +12,10 @@
 namespace valvetrain {
 namespace {
 
+// Running forward at phase 7, as after start-up.
 ControllerState Running() {
   ControllerState s;
-  s.n = 1;
-  s.k = 1'000'000;
-  s.updo = 1;
+  SetStartValues(s);
   s.l = 7;
   return s;
 }

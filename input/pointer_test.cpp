@@ -16,9 +16,7 @@ namespace {
 // The state right after start-up: running forward with mm = 0.
 ControllerState AfterStartUp() {
   ControllerState s;
-  s.n = 1;
-  s.k = 1'000'000;
-  s.updo = 1;
+  SetStartValues(s);
   return s;
 }
 
@@ -169,11 +167,7 @@ TEST(PointerTest, LiftChangeInManualModeOutlastsTheClick) {
 TEST(PointerTest, ClickDuringLoadingKeepsManualModeAndASecondClickStops) {
   ControllerState state;  // all zero while loading
   Click(state);
-  // Start-up's start values.
-  state.n = 1;
-  state.k = 1'000'000;
-  state.hl = 0;
-  state.updo = 1;
+  SetStartValues(state);
   EXPECT_EQ(state.nm, 1);
   ApplyPassRules(state);
   EXPECT_EQ(state.l, 1) << "still runs forward until the second click";
