@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <thread>
 
@@ -31,7 +30,9 @@ TEST_F(SystemCallsTest, OnlyTheDisplayConnectionAndNoFilesOfItsOwn) {
   fs::create_directories(runtime);
   fs::permissions(runtime, fs::perms::owner_all);
 
-  const std::string command = "cd " + work.string() + " && XDG_RUNTIME_DIR=" + runtime.string() +
+  // LeakSanitizer, in a sanitizer build, cannot stop a process that strace already traces.
+  const std::string command = "cd " + work.string() + " && ASAN_OPTIONS=detect_leaks=0" +
+                              " XDG_RUNTIME_DIR=" + runtime.string() +
                               " exec strace -f -qq -o " +
                               trace.string() +
                               " -e trace=socket,connect,bind,open,openat,creat,mkdir,mkdirat,"
@@ -54,20 +55,16 @@ TEST_F(SystemCallsTest, OnlyTheDisplayConnectionAndNoFilesOfItsOwn) {
   std::ifstream in(trace);
   std::string line;
   int lines = 0;
-  const std::regex socket_call(R"(socket\((AF_\w+))");
-  const std::regex connect_path(R"(connect\(\d+, \{sa_family=AF_UNIX, sun_path=@?"([^"]*)\")");
-  const std::regex opened(R"((?:open|openat|creat)\((?:AT_FDCWD, )?"([^"]*)\"(?:, ([A-Z_|]+))?)");
   const std::vector<std::string> own = {work.string(), VALVETRAIN_SOURCE_DIR,
                                         fs::path(VALVETRAIN_PROGRAM).parent_path().string()};
   while (std::getline(in, line)) {
     ++lines;
-    std::smatch m;
-    if (std::regex_search(line, m, socket_call)) {
-      EXPECT_EQ(m[1].str(), "AF_UNIX") << "a network socket: " << line;
+    if (const size_t at = line.find("socket("); at != std::string::npos) {
+      EXPECT_EQ(line.compare(at + 7, 8, "AF_UNIX,"), 0) << "a network socket: " << line;
     }
     if (line.find("connect(") != std::string::npos && line.find("= -1") == std::string::npos) {
-      ASSERT_TRUE(std::regex_search(line, m, connect_path)) << line;
-      EXPECT_EQ(m[1].str().rfind("/tmp/.X11-unix/X", 0), 0u) << "not the display: " << line;
+      EXPECT_NE(line.find("sun_path=@\"/tmp/.X11-unix/X"), std::string::npos)
+          << "not the display: " << line;
     }
     if (line.find("bind(") != std::string::npos) ADD_FAILURE() << "a listening socket: " << line;
     for (const char* call : {"mkdir", "rename", "unlink"}) {
@@ -76,8 +73,12 @@ TEST_F(SystemCallsTest, OnlyTheDisplayConnectionAndNoFilesOfItsOwn) {
         ADD_FAILURE() << "changes the file system: " << line;
       }
     }
-    if (std::regex_search(line, m, opened)) {
-      const std::string path = m[1].str(), flags = m[2].str();
+    if (line.find("open(") != std::string::npos || line.find("openat(") != std::string::npos ||
+        line.find("creat(") != std::string::npos) {
+      const size_t first = line.find('"'), last = line.find('"', first + 1);
+      ASSERT_NE(last, std::string::npos) << line;
+      const std::string path = line.substr(first + 1, last - first - 1);
+      const std::string flags = line.substr(last + 1);
       const bool writes = flags.find("O_WRONLY") != std::string::npos ||
                           flags.find("O_RDWR") != std::string::npos ||
                           flags.find("O_CREAT") != std::string::npos ||

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
 #include <vector>
 
 #include "controller/animation_controller.h"

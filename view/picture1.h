@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
 #include <cstdint>
 
 #include "input/surface_units.h"
