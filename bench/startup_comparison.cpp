@@ -1,7 +1,6 @@
 #include "bench/startup_comparison.h"
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <thread>
@@ -18,14 +17,6 @@ using e2e::milliseconds;
 using Clock = std::chrono::steady_clock;
 
 constexpr char kProgramCaption[] = "Korvane In3Lifts SpaceBar+-/*mouse,. ESC";
-
-double ResidentMib(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;  // kB
-  }
-  return 0;
-}
 
 bool Matches(const Capture& capture, const std::function<bool(int, int)>& black) {
   if (capture.pixels.empty()) return false;
@@ -52,7 +43,7 @@ void Measure(e2e::XSession& session, const std::string& path, const std::string&
   figures.first_picture_ms.push_back(
       std::chrono::duration<double, std::milli>(Clock::now() - start).count());
   std::this_thread::sleep_until(start + std::chrono::seconds(2));
-  figures.resident_mib.push_back(ResidentMib(process.pid()));
+  figures.resident_mib.push_back(e2e::ResidentMib(process.pid()));
   process.Kill();
 }
 

@@ -2,7 +2,6 @@
 // stays flat, and Escape still ends it cleanly.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 #include <string>
 
@@ -13,14 +12,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using SoakTest = ProgramTest;
-
-double ResidentMib(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-  }
-  return -1;
-}
 
 TEST_F(SoakTest, RandomInputForTwoMinutesAtFullPace) {
   // Two "minutes" of 55 s, so that the whole test stays within two minutes.

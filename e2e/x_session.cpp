@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <thread>
@@ -144,6 +145,14 @@ CommandResult RunCommand(const std::vector<std::string>& argv,
   result.status = status.value_or(-1);
   result.signalled = child.signal() != 0;
   return result;
+}
+
+double ResidentMib(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;  // kB
+  }
+  return -1;
 }
 
 XSession::XSession() {

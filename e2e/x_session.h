@@ -53,6 +53,9 @@ struct CommandResult {
 CommandResult RunCommand(const std::vector<std::string>& argv,
                          const std::vector<std::string>& env, milliseconds timeout);
 
+// The resident memory of process `pid` in MiB (VmRSS), or -1 if it cannot be read.
+double ResidentMib(pid_t pid);
+
 struct Geometry {
   int x = 0, y = 0, width = 0, height = 0;
 };

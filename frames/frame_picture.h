@@ -26,7 +26,6 @@ class FramePicture {
   const std::uint8_t* Row(int y) const { return &bits_[y * kBytesPerRow]; }
   // Replaces row y with the 25 pixel bytes at `pixels`.
   void SetRow(int y, const std::uint8_t* pixels);
-  const std::uint8_t* bits() const { return bits_.data(); }
 
   friend bool operator==(const FramePicture&, const FramePicture&) = default;
 
