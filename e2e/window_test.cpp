@@ -1,8 +1,6 @@
 // The real program in a real X server with a window manager.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <thread>
 
 #include "e2e/program_test.h"
